@@ -1,0 +1,61 @@
+#include "platform/FormatFixed7.h"
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+__extension__ using Uint128 = unsigned __int128;
+
+constexpr std::uint64_t kScale = 10'000'000; // 10^7: seven decimals
+// Below this magnitude round(|value| * 10^7) fits comfortably in 64 bits.
+constexpr double kDirectLimit = 1e11;
+
+// round(|value| * 10^7), ties to even, for a finite |value| < kDirectLimit.
+std::uint64_t ScaledMagnitude(double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    int exponent = -1074;
+    if (biased != 0) {
+        mantissa |= std::uint64_t{1} << 52;
+        exponent = biased - 1075;
+    }
+    // |value| = mantissa * 2^exponent, and exponent < 0 since |value| < 2^52.
+    const int shift = -exponent;
+    // mantissa * 10^7 < 2^77, so from a shift of 78 on the product is below half a unit.
+    if (shift > 77) {
+        return 0;
+    }
+    const Uint128 product = static_cast<Uint128>(mantissa) * kScale;
+    auto quotient = static_cast<std::uint64_t>(product >> shift);
+    const Uint128 remainder = product - (static_cast<Uint128>(quotient) << shift);
+    const Uint128 half = static_cast<Uint128>(1) << (shift - 1);
+    if (remainder > half || (remainder == half && (quotient & 1) != 0)) {
+        ++quotient;
+    }
+    return quotient;
+}
+
+} // namespace
+
+char* FormatFixed7(char* first, double value) {
+    if (!(std::fabs(value) < kDirectLimit)) {
+        return FormatFixed(first, value, 7);
+    }
+    const std::uint64_t scaled = ScaledMagnitude(value);
+    char* out = first;
+    if (std::signbit(value)) {
+        *out++ = '-';
+    }
+    out = std::to_chars(out, out + 20, scaled / kScale).ptr;
+    *out++ = '.';
+    auto fraction = static_cast<std::uint32_t>(scaled % kScale);
+    for (int i = 7; i > 0; --i) {
+        out[i - 1] = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
+    }
+    return out + 7;
+}
