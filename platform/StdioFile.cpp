@@ -126,6 +126,33 @@ bool CStdioFile::ReadString(std::string& line) {
     }
 }
 
+UINT CStdioFile::Read(void* buffer, UINT count) {
+    if (m_fd < 0) {
+        ThrowError(EBADF);
+    }
+    auto* out = static_cast<char*>(buffer);
+    // Bytes a ReadString has already buffered come first.
+    std::size_t done = std::min<std::size_t>(count, m_readEnd - m_readPos);
+    if (done > 0) {
+        std::memcpy(out, m_readBuffer.get() + m_readPos, done);
+        m_readPos += done;
+    }
+    while (done < count) {
+        const ssize_t got = ::read(m_fd, out + done, count - done);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            ThrowError(errno);
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<UINT>(done);
+}
+
 void CStdioFile::WriteString(std::string_view text) {
     if (m_fd < 0) {
         ThrowError(EBADF);
@@ -133,8 +160,9 @@ void CStdioFile::WriteString(std::string_view text) {
     if (!m_writeBuffer) {
         m_writeBuffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
     }
+    const bool translate = (m_nFlags & typeBinary) == 0;
     while (!text.empty()) {
-        const auto newline = text.find('\n');
+        const auto newline = translate ? text.find('\n') : std::string_view::npos;
         const std::size_t chunk = newline == std::string_view::npos ? text.size() : newline;
         // Copy the run before the newline, spilling the buffer as it fills.
         std::size_t done = 0;

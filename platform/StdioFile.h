@@ -1,7 +1,8 @@
 // CFile's open flags and CStdioFile, the framework's text-mode file, on POSIX descriptors.
 // Reading: a line ends at LF, a CR right before the LF is dropped, a last line without LF is a line.
-// Writing: every '\n' becomes CR LF. Reads and writes go through large buffers, so a line costs no
-// system call and no allocation once the line string has grown to the longest line.
+// Writing: every '\n' becomes CR LF (typeBinary writes bytes untranslated). Reads and writes go through
+// large buffers, so a line costs no system call and no allocation once the line string has grown to
+// the longest line.
 // Every failure raises CFileException. A file opened for reading must be a regular file: a folder,
 // FIFO or device fails to open (without blocking), as a locked file would on the original platform.
 #pragma once
@@ -49,7 +50,9 @@ public:
 
     // Next line without its terminator; false at the end of the file.
     bool ReadString(std::string& line);
-    // Writes text, each '\n' as CR LF.
+    // Up to count bytes as they are on disk; fewer only at the end of the file.
+    UINT Read(void* buffer, UINT count);
+    // Writes text, each '\n' as CR LF; with typeBinary the bytes go out untranslated.
     void WriteString(std::string_view text);
 
     void SeekToBegin();

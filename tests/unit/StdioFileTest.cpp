@@ -70,6 +70,26 @@ TEST(StdioFile, WritesEveryNewlineAsCrLfAndRewinds) {
     EXPECT_EQ(file.GetFileName(), "out");
 }
 
+TEST(StdioFile, BinaryFilesKeepTheirBytes) {
+    CTempDir dir;
+    const std::string path = dir / "raw";
+    {
+        CStdioFile file(path, CFile::modeWrite | CFile::modeCreate | CFile::typeBinary);
+        file.WriteString("lf\ncrlf\r\ncr\r");
+        file.Close();
+    }
+    EXPECT_EQ(ReadFileBytes(path), "lf\ncrlf\r\ncr\r");
+
+    // Read continues where ReadString stopped, with the bytes it had buffered.
+    CStdioFile file(path, CFile::modeRead | CFile::typeBinary);
+    std::string line;
+    ASSERT_TRUE(file.ReadString(line));
+    char rest[32] = {};
+    EXPECT_EQ(file.Read(rest, sizeof rest), 9u);
+    EXPECT_EQ(std::string(rest, 9), "crlf\r\ncr\r");
+    EXPECT_EQ(file.Read(rest, sizeof rest), 0u);
+}
+
 TEST(StdioFile, RefusesWhatIsNotARegularFileWithoutBlocking) {
     CTempDir dir;
     const std::string fifo = dir / "fifo";
