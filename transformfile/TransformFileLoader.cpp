@@ -99,7 +99,7 @@ bool ReadGroup(CProfile& profile, CTransformGroup& group, int index) {
 
 } // namespace
 
-int LoadTransformationFile(ITransformFileTarget& target, const std::string& path) {
+int LoadTransformationFile(ITransformFileTarget& target, const std::string& path, LogOpening logOpening) {
     CProfile profile(path);
     // A load looks up up to 14 keys per group; the file is read and parsed once for all of them.
     const CProfileReadScope readOnce(profile.GetFileName());
@@ -111,7 +111,7 @@ int LoadTransformationFile(ITransformFileTarget& target, const std::string& path
 
     profile.ExchangeInt(true, g_nTransforms, kTransformCountKey, std::nullopt, 0);
 
-    if (!theLog.m_bOpen) {
+    if (!theLog.m_bOpen && logOpening == LogOpening::Open) {
         const std::string logFileName = profile.GetString(kLogFileNameKey, "");
         int logLevel = 1;
         profile.ExchangeInt(true, logLevel, kLogLevelKey, std::nullopt, 1);
