@@ -6,6 +6,7 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <locale.h>
 #include <system_error>
@@ -21,6 +22,36 @@ double StrtodC(const char* first, const char* last) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     const std::string text(first, last);
     return strtod_l(text.c_str(), nullptr, cLocale);
+}
+
+// Clinger's fast path, for the plain decimals models are made of: digits forming an integer of at most
+// 2^53 with at most 22 of them after the point, and no exponent, are that integer over a power of ten.
+// Both are exact doubles, so the one correctly rounded division gives the correctly rounded value.
+bool ParsePlainDecimal(const char* first, const char* last, double& magnitude) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int kMaxDigits = 19; // any 19 digits fit in 64 bits
+    std::uint64_t digits = 0;
+    int count = 0;
+    int fractionDigits = 0;
+    bool afterPoint = false;
+    for (const char* p = first; p < last; ++p) {
+        if (*p == '.') {
+            afterPoint = true;
+            continue;
+        }
+        if (!IsDigit(*p) || ++count > kMaxDigits) {
+            return false;
+        }
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        fractionDigits += afterPoint ? 1 : 0;
+    }
+    if (digits > (std::uint64_t{1} << 53) || fractionDigits > 22) {
+        return false;
+    }
+    magnitude = static_cast<double>(digits) / kPowersOfTen[fractionDigits];
+    return true;
 }
 
 } // namespace
@@ -81,11 +112,13 @@ const char* ParseDouble(const char* first, const char* last, double& value) {
         }
     }
     double magnitude = 0.0;
-    const auto result = std::from_chars(mantissa, p, magnitude, std::chars_format::general);
-    if (result.ec == std::errc::result_out_of_range) {
-        magnitude = StrtodC(mantissa, p);
-    } else if (result.ec != std::errc() || result.ptr != p) {
-        return nullptr;
+    if (!ParsePlainDecimal(mantissa, p, magnitude)) {
+        const auto result = std::from_chars(mantissa, p, magnitude, std::chars_format::general);
+        if (result.ec == std::errc::result_out_of_range) {
+            magnitude = StrtodC(mantissa, p);
+        } else if (result.ec != std::errc() || result.ptr != p) {
+            return nullptr;
+        }
     }
     if (std::isinf(magnitude)) {
         return nullptr;
