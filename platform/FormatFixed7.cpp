@@ -1,5 +1,6 @@
 #include "platform/FormatFixed7.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -39,6 +40,21 @@ std::uint64_t ScaledMagnitude(double value) {
     return quotient;
 }
 
+// "00" to "99", so that digits are written two at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+void WritePair(char* out, std::uint32_t value) {
+    out[0] = kDigitPairs[2 * value];
+    out[1] = kDigitPairs[2 * value + 1];
+}
+
 } // namespace
 
 char* FormatFixed7(char* first, double value) {
@@ -50,12 +66,21 @@ char* FormatFixed7(char* first, double value) {
     if (std::signbit(value)) {
         *out++ = '-';
     }
-    out = std::to_chars(out, out + 20, scaled / kScale).ptr;
+    const std::uint64_t integer = scaled / kScale;
+    if (integer < 10) {
+        *out++ = static_cast<char>('0' + integer);
+    } else if (integer < 100) {
+        WritePair(out, static_cast<std::uint32_t>(integer));
+        out += 2;
+    } else {
+        out = std::to_chars(out, out + 20, integer).ptr;
+    }
     *out++ = '.';
     auto fraction = static_cast<std::uint32_t>(scaled % kScale);
-    for (int i = 7; i > 0; --i) {
-        out[i - 1] = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
+    out[0] = static_cast<char>('0' + fraction / 1'000'000);
+    fraction %= 1'000'000;
+    WritePair(out + 1, fraction / 10'000);
+    WritePair(out + 3, fraction / 100 % 100);
+    WritePair(out + 5, fraction % 100);
     return out + 7;
 }
