@@ -31,13 +31,11 @@ std::uint64_t ScaledMagnitude(double value) {
         return 0;
     }
     const Uint128 product = static_cast<Uint128>(mantissa) * kScale;
-    auto quotient = static_cast<std::uint64_t>(product >> shift);
-    const Uint128 remainder = product - (static_cast<Uint128>(quotient) << shift);
-    const Uint128 half = static_cast<Uint128>(1) << (shift - 1);
-    if (remainder > half || (remainder == half && (quotient & 1) != 0)) {
-        ++quotient;
-    }
-    return quotient;
+    // Rounding to nearest with ties to even, without a branch: adding just under half a unit, plus one
+    // when the truncated quotient is odd, carries into the quotient exactly when it must round up.
+    const Uint128 halfBelow = (static_cast<Uint128>(1) << (shift - 1)) - 1;
+    const Uint128 odd = (product >> shift) & 1;
+    return static_cast<std::uint64_t>((product + halfBelow + odd) >> shift);
 }
 
 // "00" to "99", so that digits are written two at a time.

@@ -24,33 +24,32 @@ double StrtodC(const char* first, const char* last) {
     return strtod_l(text.c_str(), nullptr, cLocale);
 }
 
+// The digits of a number as far as they fit in 64 bits, gathered while its syntax is checked.
+struct DecimalDigits {
+    static constexpr std::size_t kMaxDigits = 19; // any 19 digits fit in 64 bits
+    std::uint64_t value = 0;
+    std::size_t count = 0;
+    std::size_t fractionCount = 0;
+
+    void Add(char digit) {
+        if (++count <= kMaxDigits) {
+            value = value * 10 + static_cast<std::uint64_t>(digit - '0');
+        }
+    }
+};
+
 // Clinger's fast path, for the plain decimals models are made of: digits forming an integer of at most
 // 2^53 with at most 22 of them after the point, and no exponent, are that integer over a power of ten.
 // Both are exact doubles, so the one correctly rounded division gives the correctly rounded value.
-bool ParsePlainDecimal(const char* first, const char* last, double& magnitude) {
+bool PlainDecimalValue(const DecimalDigits& digits, double& magnitude) {
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    constexpr int kMaxDigits = 19; // any 19 digits fit in 64 bits
-    std::uint64_t digits = 0;
-    int count = 0;
-    int fractionDigits = 0;
-    bool afterPoint = false;
-    for (const char* p = first; p < last; ++p) {
-        if (*p == '.') {
-            afterPoint = true;
-            continue;
-        }
-        if (!IsDigit(*p) || ++count > kMaxDigits) {
-            return false;
-        }
-        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-        fractionDigits += afterPoint ? 1 : 0;
-    }
-    if (digits > (std::uint64_t{1} << 53) || fractionDigits > 22) {
+    if (digits.count > DecimalDigits::kMaxDigits || digits.value > (std::uint64_t{1} << 53) ||
+        digits.fractionCount > 22) {
         return false;
     }
-    magnitude = static_cast<double>(digits) / kPowersOfTen[fractionDigits];
+    magnitude = static_cast<double>(digits.value) / kPowersOfTen[digits.fractionCount];
     return true;
 }
 
@@ -84,21 +83,21 @@ const char* ParseDouble(const char* first, const char* last, double& value) {
         ++p;
     }
     const char* mantissa = p;
-    std::size_t digits = 0;
+    DecimalDigits digits;
     while (p < last && IsDigit(*p)) {
-        ++p;
-        ++digits;
+        digits.Add(*p++);
     }
     if (p < last && *p == '.') {
         ++p;
         while (p < last && IsDigit(*p)) {
-            ++p;
-            ++digits;
+            digits.Add(*p++);
+            ++digits.fractionCount;
         }
     }
-    if (digits == 0) {
+    if (digits.count == 0) {
         return nullptr;
     }
+    bool hasExponent = false;
     if (p < last && (*p == 'e' || *p == 'E')) {
         const char* q = p + 1;
         if (q < last && (*q == '+' || *q == '-')) {
@@ -109,10 +108,11 @@ const char* ParseDouble(const char* first, const char* last, double& value) {
                 ++q;
             }
             p = q;
+            hasExponent = true;
         }
     }
     double magnitude = 0.0;
-    if (!ParsePlainDecimal(mantissa, p, magnitude)) {
+    if (hasExponent || !PlainDecimalValue(digits, magnitude)) {
         const auto result = std::from_chars(mantissa, p, magnitude, std::chars_format::general);
         if (result.ec == std::errc::result_out_of_range) {
             magnitude = StrtodC(mantissa, p);
