@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr UINT kOutputFlags = CFile::modeWrite | CFile::modeCreate | CFile::typeText;
+// Bytes go out as given: the rewriter ends its lines with CR LF itself, which spares the search for
+// newlines in every line a text-mode write would make.
+constexpr UINT kOutputFlags = CFile::modeWrite | CFile::modeCreate | CFile::typeBinary;
 constexpr int kHiddenNameAttempts = 100;
 
 bool IsProtected(const struct stat& st, std::span<const FileIdentity> protectedFiles) {

@@ -1,7 +1,8 @@
 // CAtomicOutputFile: an output file that appears under its name only once it is complete.
 // It is written to a temporary file in the destination folder (unnamed where the file system allows,
 // else hidden), and Close puts it in place; a pass that fails abandons it, so an older file at that
-// path stays as it was and a kill leaves no half-written output behind.
+// path stays as it was and a kill leaves no half-written output behind. Bytes are written untranslated:
+// the writer puts CR LF at the end of each line itself.
 #pragma once
 
 #include "platform/StdioFile.h"

@@ -15,7 +15,7 @@ CFixedLineFormat::CFixedLineFormat(UINT id) {
         start = std::min(found + conversion.size(), format.size());
     }
     m_pieces.back() = format.substr(start);
-    m_nMaxLength = format.size() + 3 * kFixed7BufferSize + 1;
+    m_nMaxLength = format.size() + 3 * kFixed7BufferSize + 2;
 }
 
 std::string_view CFixedLineFormat::Format(double x, double y, double z, std::string& buffer) const {
@@ -29,6 +29,7 @@ std::string_view CFixedLineFormat::Format(double x, double y, double z, std::str
         out = FormatFixed7(out, values[i]);
     }
     out = std::copy(m_pieces[3].begin(), m_pieces[3].end(), out);
+    *out++ = '\r';
     *out++ = '\n';
     return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
 }

@@ -14,7 +14,7 @@ public:
     // The format of string resource id, e.g. 111 "    %.7f %.7f %.7f".
     explicit CFixedLineFormat(UINT id);
 
-    // The line for x, y and z, followed by '\n', written into buffer (grown when too small); returns it.
+    // The line for x, y and z, ended by CR LF, written into buffer (grown when too small); returns it.
     std::string_view Format(double x, double y, double z, std::string& buffer) const;
 
 private:

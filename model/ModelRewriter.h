@@ -57,6 +57,7 @@ private:
     // Message 108 and the error that ends the pass, for a block the source ends inside.
     [[noreturn]] void FailUnexpectedEof(const char* errorText) const;
 
+    // Each writes one output line with its CR LF.
     void WriteLine(std::string_view line);
     void WriteSubstitutedLine(std::string_view line);
     void WriteTriple(const CFixedLineFormat& format, const CTransformGroup::Row& values);

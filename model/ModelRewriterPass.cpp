@@ -171,7 +171,7 @@ void CModelRewriter::FailUnexpectedEof(const char* errorText) const {
 
 void CModelRewriter::WriteLine(std::string_view line) {
     m_outputFile.WriteString(line);
-    m_outputFile.WriteString("\n");
+    m_outputFile.WriteString("\r\n");
 }
 
 void CModelRewriter::WriteSubstitutedLine(std::string_view line) {

@@ -285,6 +285,9 @@ TEST(SubstituteModelName, ReplacesEachOccurrenceOfTheLineAsRead) {
         {"aaaa", "aa", "b", "bb"}, // occurrences do not overlap
         {"aaa", "aa", "b", "ba"},
         {"thatch", "hat", "", "tch"},
+        {"mMmodelMODELm", "model", "x", "mMxxm"}, // candidates of either case that fail or match
+        {"modmodel", "model", "x", "modx"},
+        {"_a_A", "_a", "b", "bb"},
         {"no match", "hat", "cap", "no match"},
         {"", "hat", "cap", ""},
         {"any", "", "cap", "any"},
