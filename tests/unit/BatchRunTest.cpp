@@ -2,6 +2,7 @@
 // call lands in one event list, so the order of what the user would see is checked as a whole.
 #include "app/TarvolinCore.h"
 #include "platform/MessageBox.h"
+#include "support/ModelTestSupport.h"
 #include "support/RunLog.h"
 #include "support/TestFiles.h"
 #include "transformfile/TransformTable.h"
@@ -96,21 +97,9 @@ protected:
         g_nTransforms = static_cast<int>(patterns.size());
         g_pTransforms = std::make_unique<CTransformGroup[]>(patterns.size());
         for (std::size_t i = 0; i < patterns.size(); ++i) {
-            CTransformGroup& g = g_pTransforms[i];
-            g.Reset();
-            g.SetMatch(patterns[i].first);
-            g.SetSubstitute(patterns[i].second);
-            g.SetScale(2, 2, 2);
-            g.SetRotate(0, 0, 0);
-            g.SetTranslate(0, 0, 0);
-            g.SetMinimum(-999, -999, -999);
-            g.SetMaximum(999, 999, 999);
-            g.SetTScale(1, 1);
-            g.SetTRotate(0, 0, 0);
-            g.SetTTranslate(0, 0);
-            g.SetTMinimum(-999, -999);
-            g.SetTMaximum(999, 999);
-            g.SetPosition(-999, -999, -999);
+            g_pTransforms[i] = MakeDefaultGroup(patterns[i].first, patterns[i].second);
+            const CQuietLog quiet;
+            g_pTransforms[i].SetScale(2, 2, 2);
         }
     }
 

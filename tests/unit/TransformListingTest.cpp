@@ -1,32 +1,14 @@
 #include "geometry/TransformListing.h"
 
+#include "support/ModelTestSupport.h"
 #include "transformfile/TransformTable.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A group as the loader leaves it when every key has its default.
-void FillDefaults(CTransformGroup& g) {
-    g.Reset();
-    g.SetScale(1, 1, 1);
-    g.SetRotate(0, 0, 0);
-    g.SetTranslate(0, 0, 0);
-    g.SetMinimum(-999, -999, -999);
-    g.SetMaximum(999, 999, 999);
-    g.SetTScale(1, 1);
-    g.SetTRotate(0, 0, 0);
-    g.SetTTranslate(0, 0);
-    g.SetTMinimum(-999, -999);
-    g.SetTMaximum(999, 999);
-    g.SetPosition(-999, -999, -999);
-}
-
 TEST(TransformListing, LinesHaveTheirExactFormats) {
-    CTransformGroup g;
-    FillDefaults(g);
-    g.SetMatch("*");
-    g.SetSubstitute("x");
+    CTransformGroup g = MakeDefaultGroup("*", "x");
     g.SetRotate(0, 0, 90);
     EXPECT_EQ(FormatTransformLines(0, g),
               (std::vector<std::string>{"   0a *\tx\tscale(1.0000, 1.0000, 1.0000)\trotate(0, 0, 90)\t"
@@ -56,8 +38,7 @@ TEST(TransformListing, TwelveGroupsAreListedInNumericOrder) {
     g_nTransforms = 12;
     g_pTransforms = std::make_unique<CTransformGroup[]>(12);
     for (int i = 0; i < 12; ++i) {
-        FillDefaults(g_pTransforms[i]);
-        g_pTransforms[i].SetMatch("g" + std::to_string(i));
+        g_pTransforms[i] = MakeDefaultGroup("g" + std::to_string(i));
     }
     const auto lines = FormatTransformListing();
     ASSERT_EQ(lines.size(), 12u);
