@@ -18,3 +18,6 @@ ctest --preset asan
 # The core and the command line must build where no Qt is found at all.
 cmake --preset core
 cmake --build --preset core
+
+# Every fuzzer briefly over its seeds (clang, sanitizers, its own build folder): fuzz/smoke.sh.
+bash fuzz/smoke.sh 5
