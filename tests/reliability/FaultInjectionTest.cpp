@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -103,6 +104,22 @@ TEST_F(FaultInjection, ADestinationThatTakesNoFileFailsEachSourceAndTheRunGoesOn
         EXPECT_EQ(Entries(m_dir.Path() / "out"), std::vector<std::string>{});
         EXPECT_EQ(ReadFileBytes(m_dir.Path() / "plain"), "a file, not a folder");
     }
+}
+
+TEST_F(FaultInjection, ASourceThatIsNoRegularFileFailsAloneWithoutWaiting) {
+    fs::create_directory(m_dir.Path() / "in/folder.mdl");
+    ASSERT_EQ(::mkfifo((m_dir / "in/pipe.mdl").c_str(), 0666), 0);
+    const std::vector<std::string> odd = {m_dir / "in/folder.mdl", m_dir / "in/pipe.mdl", "/dev/zero",
+                                          m_dir / "in/missing.mdl"};
+    std::vector<std::string> sources = odd;
+    sources.push_back(Sources({"hat"})[0]);
+    m_batch.Run(sources, m_dir / "out");
+    std::vector<std::string> expected(odd.size(), "message Error processing files.");
+    expected.insert(expected.end(),
+                    {"Processing hat_a.mdl", "Processing hat_b.mdl", "message Finished Processing!"});
+    EXPECT_EQ(m_batch.m_arrEvents, expected);
+    EXPECT_EQ(m_batch.m_lastRun.m_arrFailedFiles, odd);
+    EXPECT_EQ(Entries(m_dir.Path() / "out"), (std::vector<std::string>{"hat_a.mdl", "hat_b.mdl"}));
 }
 
 TEST_F(FaultInjection, AFullDiskDuringAnOutputKeepsTheOlderOutputAndTheRunGoesOn) {
