@@ -163,4 +163,20 @@ TEST_F(BatchProcess, OperandsThatAreNoModelFileHaveDefinedOutcomes) {
     EXPECT_EQ(ReadFileBytes(m_dir.Path() / "set/.tarvolin-4711-0.tmp"), "node partial\r\n");
 }
 
+TEST_F(BatchProcess, ATransformationFileThatIsNoRegularFileStopsBeforeAnything) {
+    ASSERT_EQ(::mkfifo((m_dir / "pipe.ini").c_str(), 0666), 0);
+    fs::create_directory(m_dir.Path() / "folder.ini");
+    WriteFileBytes(m_dir / "in/hat.mdl", "node hat\r\n");
+    for (const std::string& transforms :
+         {m_dir / "pipe.ini", m_dir / "folder.ini", std::string("/dev/zero"), m_dir / "missing.ini"}) {
+        SCOPED_TRACE(transforms);
+        const CChildResult result =
+            RunChild({TARVOLIN_BATCH_PATH, "-q", "-t", transforms, "-d", "out", "in"}, m_dir.Path().string());
+        EXPECT_EQ(result.m_nExitStatus, 2);
+        EXPECT_EQ(result.m_strStderr,
+                  "tarvolin-batch: cannot read the transformation file " + transforms + "\n");
+        EXPECT_EQ(Entries(m_dir.Path() / "out"), std::vector<std::string>{});
+    }
+}
+
 } // namespace
