@@ -37,7 +37,8 @@ BOOL CStdioFile::Open(const std::string& path, UINT flags, CFileException* pErro
         // Non-blocking, so a FIFO without a writer is refused instead of hanging the run.
         openFlags |= O_RDONLY | O_NONBLOCK;
     } else {
-        openFlags |= access == modeWrite ? O_WRONLY : O_RDWR;
+        // Non-blocking too: a FIFO without a reader (a log named after one) fails instead of hanging.
+        openFlags |= (access == modeWrite ? O_WRONLY : O_RDWR) | O_NONBLOCK;
         if (flags & modeCreate) {
             openFlags |= O_CREAT;
             if (!(flags & modeNoTruncate)) {
@@ -59,8 +60,6 @@ BOOL CStdioFile::Open(const std::string& path, UINT flags, CFileException* pErro
         }
         if (error != 0) {
             ::close(fd);
-        } else {
-            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         }
     }
     if (error != 0) {
@@ -69,6 +68,7 @@ BOOL CStdioFile::Open(const std::string& path, UINT flags, CFileException* pErro
         }
         return 0;
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     Attach(fd, path, flags);
     return 1;
 }

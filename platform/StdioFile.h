@@ -5,6 +5,7 @@
 // the longest line.
 // Every failure raises CFileException. A file opened for reading must be a regular file: a folder,
 // FIFO or device fails to open (without blocking), as a locked file would on the original platform.
+// No open waits: a FIFO opened for writing without a reader fails too.
 #pragma once
 
 #include "platform/Exceptions.h"

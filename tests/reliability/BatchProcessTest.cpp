@@ -5,6 +5,7 @@
 #include "support/TestFiles.h"
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -177,6 +178,22 @@ TEST_F(BatchProcess, ATransformationFileThatIsNoRegularFileStopsBeforeAnything) 
                   "tarvolin-batch: cannot read the transformation file " + transforms + "\n");
         EXPECT_EQ(Entries(m_dir.Path() / "out"), std::vector<std::string>{});
     }
+}
+
+TEST_F(BatchProcess, ARunLogNamedAfterAFifoIsLeftClosedInsteadOfWaitingForAReader) {
+    ASSERT_EQ(::mkfifo((m_dir / "log.fifo").c_str(), 0666), 0);
+    WriteFileBytes(m_dir / "t.ini", Crlf("[Global]\nnTransforms=1\nLogFileName=" + m_dir / "log.fifo" +
+                                         "\n[s0]\nmatch=*\nsubstitute=*_b\n"));
+    WriteFileBytes(m_dir / "in/hat.mdl", "node hat\r\n");
+    const auto started = std::chrono::steady_clock::now();
+    // A run that waits for a reader would wait for ever; after 20 s it counts as hung.
+    const CChildResult result = Run({"in"}, [started](int pid) {
+        if (std::chrono::steady_clock::now() - started > std::chrono::seconds(20)) {
+            ::kill(pid, SIGKILL);
+        }
+    });
+    EXPECT_EQ(result.m_nExitStatus, 0);
+    EXPECT_EQ(ReadFileBytes(m_dir.Path() / "out/hat_b.mdl"), "node hat_b\r\n");
 }
 
 } // namespace
