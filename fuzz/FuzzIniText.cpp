@@ -56,7 +56,8 @@ bool IsStorableName(std::string_view name, bool isKey) {
 }
 
 bool IsStorableValue(std::string_view value) {
-    if (value.find('\n') != std::string_view::npos) {
+    // A CR that ends a value would end up right before the line's LF, where a read drops it.
+    if (value.find('\n') != std::string_view::npos || (!value.empty() && value.back() == '\r')) {
         return false;
     }
     if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()))) {
