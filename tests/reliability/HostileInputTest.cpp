@@ -1,7 +1,7 @@
 // Odd and hostile transformation files and names whose outcome is a message or a value: numbers at the
 // edge of the syntax in group values, the largest table with every group selecting the file, patterns
 // made of stars, and source names that are no UTF-8.
-#include "RecordingBatch.h"
+#include "support/RecordingBatch.h"
 #include "support/RunLog.h"
 #include "support/TestFiles.h"
 #include "transformfile/TransformTable.h"

@@ -1,13 +1,9 @@
-// Whole runs over the cases in tests/cases/NAME: Tarvolin.ini is loaded, every source of in/ is rewritten
-// group by group into a scratch folder, and that folder must then hold exactly the files of expected/
-// (outputs and the run log), byte for byte. messages.txt, when present, lists the message boxes shown.
-#include "model/ModelRewriter.h"
-#include "platform/MessageBox.h"
-#include "res/Resource.h"
-#include "support/MessageRecorder.h"
+// Whole runs over the cases in tests/cases/NAME: Tarvolin.ini is loaded, the batch run of "&Go!" takes
+// every source of in/ in name order into a scratch folder, and that folder must then hold exactly the
+// files of expected/ (outputs and the run log), byte for byte. messages.txt lists the message boxes shown.
+#include "support/RecordingBatch.h"
 #include "support/RunLog.h"
 #include "support/TestFiles.h"
-#include "transformfile/TransformFileLoader.h"
 #include "transformfile/TransformTable.h"
 
 #include <algorithm>
@@ -15,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -54,13 +49,6 @@ std::vector<std::string> ExpectedMessages(const fs::path& caseDir) {
     return messages;
 }
 
-class CNoWindow : public ITransformFileTarget {
-public:
-    void SetSourceDir(const std::string&) override {}
-    void SetDestDir(const std::string&) override {}
-    void ResetSelection() override {}
-};
-
 // The current folder for as long as it lives: the cases' logs are named relative to it.
 class CCurrentFolder {
 public:
@@ -75,33 +63,23 @@ private:
     fs::path m_previous;
 };
 
-// A batch run reduced to what the rewriter needs: every source in name order, every group in table
-// order, an error ending only the file it happened in.
-void RunCase(const fs::path& caseDir, const std::string& destDir) {
-    CNoWindow window;
-    LoadTransformationFile(window, (caseDir / "Tarvolin.ini").string());
-    theLog.WriteResourceLine(1, IDS_PROCESSING);
+// The case's transformation file loaded and its sources run as "&Go!" runs them; the messages shown.
+std::vector<std::string> RunCase(const fs::path& caseDir, const std::string& destDir) {
+    CRecordingBatch batch;
+    batch.LoadTransformationFile((caseDir / "Tarvolin.ini").string());
     std::vector<std::string> sources;
     for (const auto& entry : fs::directory_iterator(caseDir / "in")) {
         sources.push_back(entry.path().string());
     }
     std::sort(sources.begin(), sources.end());
-    for (const auto& source : sources) {
-        try {
-            CModelRewriter rewriter(source, destDir);
-            for (int k = 0; k < g_nTransforms; ++k) {
-                const CTransformGroup& group = g_pTransforms[static_cast<std::size_t>(k)];
-                if (!rewriter.OpenOutput(group)) {
-                    continue;
-                }
-                theLog.WriteLine(1, "Processing " + rewriter.GetOutputFileName());
-                rewriter.ProcessFile(group);
-            }
-        } catch (const std::exception&) {
-            AfxMessageBox("Error processing files.", MB_OK);
+    batch.Run(sources, destDir);
+    std::vector<std::string> messages;
+    for (const auto& event : batch.m_arrEvents) {
+        if (event.starts_with("message ")) {
+            messages.push_back(event.substr(8));
         }
     }
-    theLog.WriteResourceLine(1, IDS_FINISHED);
+    return messages;
 }
 
 class GoldenCase : public ::testing::TestWithParam<std::string> {
@@ -120,13 +98,13 @@ TEST_P(GoldenCase, WritesExactlyTheExpectedFiles) {
     const CTempDir scratch;
     const fs::path dest = scratch.Path() / "out";
     fs::create_directory(dest);
-    const CMessageRecorder messages;
+    std::vector<std::string> messages;
     {
         const CCurrentFolder inDest(dest);
-        RunCase(caseDir, dest.string());
+        messages = RunCase(caseDir, dest.string());
         theLog.Close();
     }
-    EXPECT_EQ(messages.Texts(), ExpectedMessages(caseDir));
+    EXPECT_EQ(messages, ExpectedMessages(caseDir));
     const auto written = FilesIn(dest);
     const auto expected = FilesIn(caseDir / "expected");
     for (const auto& [name, bytes] : expected) {

@@ -1,4 +1,4 @@
-#include "RecordingBatch.h"
+#include "support/RecordingBatch.h"
 
 namespace {
 
