@@ -1,5 +1,5 @@
-// CFuzzEnvironment: what every fuzz target shares: a scratch folder on a memory file system (outputs
-// and INI saves are synced, which on a disk would cost more than the input itself) and a message-box
+// CFuzzEnvironment: what the file-writing fuzz targets share: a scratch folder on a memory file system
+// (an INI save is synced to disk, which there would cost more than the input itself) and a message-box
 // handler that counts the boxes instead of printing one line per input.
 #pragma once
 
@@ -12,7 +12,6 @@ public:
     // Creates the scratch folder and installs the handler; one per process, made on first use.
     static CFuzzEnvironment& Get();
 
-    const std::filesystem::path& Scratch() const { return m_scratch; }
     std::string operator/(std::string_view name) const { return (m_scratch / name).string(); }
 
     // A folder of the scratch folder, emptied (created when missing).
