@@ -3,9 +3,9 @@
 // between two groups. In every case no source changes, no partial output appears under an output's
 // name, an older output stays whole, the user is told, and the run goes on with the next file.
 #include "FailingWrites.h"
-#include "support/RecordingBatch.h"
 #include "platform/ModulePath.h"
 #include "support/ModelTestSupport.h"
+#include "support/RecordingBatch.h"
 #include "support/TestFiles.h"
 #include "transformfile/TransformTable.h"
 
