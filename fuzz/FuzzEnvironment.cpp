@@ -2,6 +2,8 @@
 
 #include "platform/MessageBox.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +12,12 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kFolderPrefix = "tarvolin-fuzz-";
+
+} // namespace
 
 CFuzzEnvironment& CFuzzEnvironment::Get() {
     static CFuzzEnvironment environment;
@@ -20,7 +28,15 @@ CFuzzEnvironment::CFuzzEnvironment() {
     std::error_code error;
     const fs::path base =
         fs::is_directory("/dev/shm", error) ? fs::path("/dev/shm") : fs::temp_directory_path();
-    m_scratch = base / ("tarvolin-fuzz-" + std::to_string(::getpid()));
+    // A fuzzer that stopped on a finding left its folder; the process that owned it is gone.
+    for (const auto& entry : fs::directory_iterator(base, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(kFolderPrefix) &&
+            ::kill(std::atoi(name.c_str() + kFolderPrefix.size()), 0) != 0 && errno == ESRCH) {
+            fs::remove_all(entry.path(), error);
+        }
+    }
+    m_scratch = base / (std::string(kFolderPrefix) + std::to_string(::getpid()));
     fs::remove_all(m_scratch, error);
     fs::create_directories(m_scratch);
     SetMessageBoxHandler([this](const std::string&, UINT) {
