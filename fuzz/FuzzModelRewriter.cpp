@@ -5,6 +5,7 @@
 #include "FuzzEnvironment.h"
 #include "model/ModelRewriter.h"
 #include "platform/Exceptions.h"
+#include "support/ModelTestSupport.h"
 #include "support/RunLog.h"
 
 #include <algorithm>
@@ -17,21 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::vector<CTransformGroup> MakeGroups() {
-    std::vector<CTransformGroup> groups(5);
-    for (CTransformGroup& group : groups) {
-        group.Reset();
-        group.SetScale(1.0, 1.0, 1.0);
-        group.SetRotate(0.0, 0.0, 0.0);
-        group.SetTranslate(0.0, 0.0, 0.0);
-        group.SetMinimum(-999.0, -999.0, -999.0);
-        group.SetMaximum(999.0, 999.0, 999.0);
-        group.SetTScale(1.0, 1.0);
-        group.SetTRotate(0.0, 0.0, 0.0);
-        group.SetTTranslate(0.0, 0.0);
-        group.SetTMinimum(-999.0, -999.0);
-        group.SetTMaximum(999.0, 999.0);
-        group.SetPosition(-999.0, -999.0, -999.0);
-    }
+    std::vector<CTransformGroup> groups(5, MakeDefaultGroup("", ""));
     groups[0].SetMatch("*");
     groups[0].SetSubstitute("*_b");
     groups[0].SetScale(2.0, -1.5, 0.5);

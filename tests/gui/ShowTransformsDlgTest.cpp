@@ -2,33 +2,18 @@
 
 #include "gui/GuiTest.h"
 #include "platform/qt/DialogUnits.h"
+#include "support/ModelTestSupport.h"
 #include "transformfile/TransformTable.h"
 
 #include <QTest>
 
 namespace {
 
-// A group as the loader leaves it when every key has its default.
-void FillDefaults(CTransformGroup& g) {
-    g.Reset();
-    g.SetScale(1, 1, 1);
-    g.SetRotate(0, 0, 0);
-    g.SetTranslate(0, 0, 0);
-    g.SetMinimum(-999, -999, -999);
-    g.SetMaximum(999, 999, 999);
-    g.SetTScale(1, 1);
-    g.SetTRotate(0, 0, 0);
-    g.SetTTranslate(0, 0);
-    g.SetTMinimum(-999, -999);
-    g.SetTMaximum(999, 999);
-    g.SetPosition(-999, -999, -999);
-}
-
 void MakeTable(int count) {
     g_nTransforms = count;
     g_pTransforms = std::make_unique<CTransformGroup[]>(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        FillDefaults(g_pTransforms[i]);
+        g_pTransforms[i] = MakeDefaultGroup("", "");
     }
 }
 

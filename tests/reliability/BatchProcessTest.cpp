@@ -24,15 +24,6 @@ constexpr bool kMeasuresMemory = false;
 constexpr bool kMeasuresMemory = true;
 #endif
 
-std::vector<std::string> Entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Peak resident memory of the largest child waited for so far, in MiB; 0 before the first. A spawned
 // child's figure starts at the test's own resident memory (exec keeps the high-water mark of the memory
 // it replaces), so the tests that measure hold little themselves, and measure only as a process's first
@@ -81,15 +72,15 @@ TEST_F(BatchProcess, AKillDuringALargeOutputLeavesTheOlderOutputAndNoTemporaryFi
         }
     });
     ASSERT_EQ(killedRun.m_nExitStatus, 128 + SIGKILL) << "the run ended before it could be killed";
-    EXPECT_EQ(Entries(m_dir.Path() / "out"), std::vector<std::string>{"big_b.mdl"});
+    EXPECT_EQ(FileNamesIn(m_dir.Path() / "out"), std::vector<std::string>{"big_b.mdl"});
     EXPECT_EQ(ReadFileBytes(m_dir.Path() / "out/big_b.mdl"), "older output\r\n");
-    EXPECT_EQ(Entries(m_dir.Path() / "in"), std::vector<std::string>{"big.mdl"});
+    EXPECT_EQ(FileNamesIn(m_dir.Path() / "in"), std::vector<std::string>{"big.mdl"});
     EXPECT_TRUE(ReadFileBytes(m_dir.Path() / "in/big.mdl") == model);
 
     // The next run starts from a clean folder and completes.
     const CChildResult rerun = Run({"in/big.mdl"});
     EXPECT_EQ(rerun.m_nExitStatus, 0) << rerun.m_strStderr;
-    EXPECT_EQ(Entries(m_dir.Path() / "out"), std::vector<std::string>{"big_b.mdl"});
+    EXPECT_EQ(FileNamesIn(m_dir.Path() / "out"), std::vector<std::string>{"big_b.mdl"});
     const std::string vertex = "    3.0000000 5.0000000 7.0000000\r\n";
     EXPECT_EQ(fs::file_size(m_dir.Path() / "out/big_b.mdl"),
               std::string("node big_b\r\n  verts 2000000\r\n").size() + kVertices * vertex.size());
@@ -107,7 +98,7 @@ TEST_F(BatchProcess, TenThousandSourcesRunInBoundedMemory) {
     EXPECT_EQ(result.m_strStderr,
               "tarvolin-batch: summary: 10000 source files, 10000 outputs written, 0 failed\n"
               "tarvolin-batch: Finished Processing!\n");
-    EXPECT_EQ(static_cast<int>(Entries(m_dir.Path() / "out").size()), kFiles);
+    EXPECT_EQ(static_cast<int>(FileNamesIn(m_dir.Path() / "out").size()), kFiles);
     EXPECT_EQ(ReadFileBytes(m_dir.Path() / "out/f109999_b.mdl"),
               "node f109999_b\r\n  verts 1\r\n    2.0000000 4.0000000 6.0000000\r\n");
     if (kMeasuresMemory && firstChild) {
@@ -157,7 +148,7 @@ TEST_F(BatchProcess, OperandsThatAreNoModelFileHaveDefinedOutcomes) {
                                   "tarvolin-batch: failed: pipe.mdl\n"
                                   "tarvolin-batch: summary: 5 source files, 4 outputs written, 1 failed\n"
                                   "tarvolin-batch: Finished Processing!\n");
-    EXPECT_EQ(Entries(m_dir.Path() / "out"), (std::vector<std::string>{"a_b.mdl", "hat_b.mdl"}));
+    EXPECT_EQ(FileNamesIn(m_dir.Path() / "out"), (std::vector<std::string>{"a_b.mdl", "hat_b.mdl"}));
     EXPECT_EQ(ReadFileBytes(m_dir.Path() / "out/hat_b.mdl"),
               "node hat_b\r\n  verts 1\r\n    2.0000000 4.0000000 6.0000000\r\n");
     EXPECT_EQ(ReadFileBytes(m_dir.Path() / "in/hat.mdl"), hat);
@@ -176,7 +167,7 @@ TEST_F(BatchProcess, ATransformationFileThatIsNoRegularFileStopsBeforeAnything) 
         EXPECT_EQ(result.m_nExitStatus, 2);
         EXPECT_EQ(result.m_strStderr,
                   "tarvolin-batch: cannot read the transformation file " + transforms + "\n");
-        EXPECT_EQ(Entries(m_dir.Path() / "out"), std::vector<std::string>{});
+        EXPECT_EQ(FileNamesIn(m_dir.Path() / "out"), std::vector<std::string>{});
     }
 }
 

@@ -29,15 +29,6 @@ std::string Rewritten(const std::string& name) {
            "    8.0000000 10.0000000 12.0000000\r\nendnode\r\n";
 }
 
-std::vector<std::string> Entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class FaultInjection : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -100,8 +91,8 @@ TEST_F(FaultInjection, ADestinationThatTakesNoFileFailsEachSourceAndTheRunGoesOn
                                                                "message Finished Processing!"}));
         EXPECT_EQ(batch.m_lastRun.m_arrFailedFiles.size(), 2U);
         ExpectSourcesUnchanged({"hat", "helm"});
-        EXPECT_EQ(Entries(m_dir.Path()), (std::vector<std::string>{"in", "out", "plain"}));
-        EXPECT_EQ(Entries(m_dir.Path() / "out"), std::vector<std::string>{});
+        EXPECT_EQ(FileNamesIn(m_dir.Path()), (std::vector<std::string>{"in", "out", "plain"}));
+        EXPECT_EQ(FileNamesIn(m_dir.Path() / "out"), std::vector<std::string>{});
         EXPECT_EQ(ReadFileBytes(m_dir.Path() / "plain"), "a file, not a folder");
     }
 }
@@ -119,7 +110,7 @@ TEST_F(FaultInjection, ASourceThatIsNoRegularFileFailsAloneWithoutWaiting) {
                     {"Processing hat_a.mdl", "Processing hat_b.mdl", "message Finished Processing!"});
     EXPECT_EQ(m_batch.m_arrEvents, expected);
     EXPECT_EQ(m_batch.m_lastRun.m_arrFailedFiles, odd);
-    EXPECT_EQ(Entries(m_dir.Path() / "out"), (std::vector<std::string>{"hat_a.mdl", "hat_b.mdl"}));
+    EXPECT_EQ(FileNamesIn(m_dir.Path() / "out"), (std::vector<std::string>{"hat_a.mdl", "hat_b.mdl"}));
 }
 
 TEST_F(FaultInjection, AFullDiskDuringAnOutputKeepsTheOlderOutputAndTheRunGoesOn) {
@@ -136,7 +127,7 @@ TEST_F(FaultInjection, AFullDiskDuringAnOutputKeepsTheOlderOutputAndTheRunGoesOn
               (std::vector<std::string>{"Processing hat_a.mdl", "message Error processing files.",
                                         "Processing helm_a.mdl", "Processing helm_b.mdl",
                                         "message Finished Processing!"}));
-    EXPECT_EQ(Entries(m_dir.Path() / "out"),
+    EXPECT_EQ(FileNamesIn(m_dir.Path() / "out"),
               (std::vector<std::string>{"hat_a.mdl", "helm_a.mdl", "helm_b.mdl"}));
     EXPECT_EQ(Out("hat_a.mdl"), "older output\r\n");
     EXPECT_EQ(Out("helm_a.mdl"), Rewritten("helm_a"));
@@ -173,7 +164,7 @@ TEST_F(FaultInjection, TheTransformationFileSurvivesAFailedSaveAtExit) {
         EXPECT_GT(fullDisk.Failures(), 0);
     }
     EXPECT_EQ(ReadFileBytes(m_dir.Path() / "Tarvolin.ini"), original);
-    EXPECT_EQ(Entries(m_dir.Path()), (std::vector<std::string>{"Tarvolin.ini", "in", "out"}));
+    EXPECT_EQ(FileNamesIn(m_dir.Path()), (std::vector<std::string>{"Tarvolin.ini", "in", "out"}));
 
     m_batch.m_strSourceDir = "/elsewhere/in";
     m_batch.m_strDestDir = "/elsewhere/out";
@@ -220,7 +211,7 @@ TEST_F(FaultInjection, ASourceCutShortBetweenGroupsLeavesNoPartialOutput) {
                                         "Processing helm_b.mdl", "message Finished Processing!"}));
     EXPECT_EQ(Out("hat_a.mdl"), Rewritten("hat_a"));
     EXPECT_EQ(Out("hat_b.mdl"), "older output\r\n");
-    EXPECT_EQ(Entries(m_dir.Path() / "out"),
+    EXPECT_EQ(FileNamesIn(m_dir.Path() / "out"),
               (std::vector<std::string>{"hat_a.mdl", "hat_b.mdl", "helm_a.mdl", "helm_b.mdl"}));
 }
 

@@ -15,15 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Entries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class HostileInput : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -101,7 +92,7 @@ TEST_F(HostileInput, TheLargestTableWithEveryGroupSelectingTheFile) {
     ASSERT_EQ(Load(1500, sections), 0);
     ASSERT_EQ(g_nTransforms, 1024);
     m_batch.Run({Source("hat.mdl", "node hat\r\n")}, m_dir / "out");
-    const std::vector<std::string> outputs = Entries(m_dir.Path() / "out");
+    const std::vector<std::string> outputs = FileNamesIn(m_dir.Path() / "out");
     EXPECT_EQ(outputs.size(), 1024U);
     EXPECT_EQ(m_batch.m_lastRun.m_nOutputsWritten, 1024);
     EXPECT_EQ(m_batch.m_arrEvents.back(), "message Finished Processing!");
@@ -124,7 +115,8 @@ TEST_F(HostileInput, PatternsMadeOfStarsMatchInPolynomialTime) {
               0);
     const std::string name(200, 'a');
     m_batch.Run({Source(name + ".mdl", "node " + name + "\r\n")}, m_dir / "out");
-    EXPECT_EQ(Entries(m_dir.Path() / "out"), (std::vector<std::string>{name + "_y.mdl", name + "_z.mdl"}));
+    EXPECT_EQ(FileNamesIn(m_dir.Path() / "out"),
+              (std::vector<std::string>{name + "_y.mdl", name + "_z.mdl"}));
 }
 
 TEST_F(HostileInput, SubstitutesThatNameFoldersNeverWriteOutsideTheDestination) {
@@ -139,11 +131,12 @@ TEST_F(HostileInput, SubstitutesThatNameFoldersNeverWriteOutsideTheDestination) 
                                         "Processing ...mdl", "Processing ..ext", "Processing ....x",
                                         "Processing ...", "message Error processing files.",
                                         "message Finished Processing!"}));
-    EXPECT_EQ(Entries(m_dir.Path() / "out"), (std::vector<std::string>{"...", "....mdl", "....x", "....x.mdl",
-                                                                       "...mdl", "..ext", "..t.mdl"}));
+    EXPECT_EQ(
+        FileNamesIn(m_dir.Path() / "out"),
+        (std::vector<std::string>{"...", "....mdl", "....x", "....x.mdl", "...mdl", "..ext", "..t.mdl"}));
     EXPECT_EQ(ReadFileBytes(m_dir.Path() / "out/..t.mdl"), "node ..t\r\n");
-    EXPECT_EQ(Entries(m_dir.Path()), (std::vector<std::string>{"in", "out", "t.ini"}));
-    EXPECT_EQ(Entries(m_dir.Path() / "in"), (std::vector<std::string>{"hat.mdl", "noext"}));
+    EXPECT_EQ(FileNamesIn(m_dir.Path()), (std::vector<std::string>{"in", "out", "t.ini"}));
+    EXPECT_EQ(FileNamesIn(m_dir.Path() / "in"), (std::vector<std::string>{"hat.mdl", "noext"}));
 }
 
 TEST_F(HostileInput, NamesThatAreNoUtf8KeepTheirBytes) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The locale every test runs in (installed by the test set-up): decimal comma, dot for thousands.
 inline constexpr const char* kHostileLocale = "de_DE.UTF-8";
@@ -24,6 +25,8 @@ private:
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);
+// The names of everything in folder (hidden ones included), sorted by byte value.
+std::vector<std::string> FileNamesIn(const std::filesystem::path& folder);
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 // LF line ends as CR LF, for writing expectations readably.
 std::string Crlf(std::string_view text);

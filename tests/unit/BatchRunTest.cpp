@@ -116,14 +116,7 @@ protected:
         m_window.m_nSourceFiles = static_cast<int>(names.size());
     }
 
-    std::vector<std::string> Outputs() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_dir.Path() / "out")) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Outputs() const { return FileNamesIn(m_dir.Path() / "out"); }
 
     CTempDir m_dir;
     CRecordingWindow m_window;

@@ -24,15 +24,6 @@ std::string Read(const std::string& file, std::string_view section, std::string_
     return buffer.data();
 }
 
-std::vector<std::string> FileNames(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(PrivateProfile, ReadsByTheIniRules) {
     CTempDir dir;
     const std::string file = dir / "t.ini";
@@ -178,7 +169,7 @@ TEST(PrivateProfile, WritesChangeOnlyTheOneLine) {
         EXPECT_TRUE(WritePrivateProfileString(c.section, c.key, c.value, file)) << c.before;
         EXPECT_EQ(ReadFileBytes(file), c.after) << c.before;
     }
-    EXPECT_EQ(FileNames(dir.Path()), std::vector<std::string>{"t.ini"});
+    EXPECT_EQ(FileNamesIn(dir.Path()), std::vector<std::string>{"t.ini"});
 }
 
 TEST(PrivateProfile, CreatesAMissingFileAndReadsBackWhatItWrote) {
@@ -215,7 +206,7 @@ TEST_F(PrivateProfileFailure, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_FALSE(WritePrivateProfileString("Global", "DestDir", "/new", file));
     EXPECT_GE(calls, 2);
     EXPECT_EQ(ReadFileBytes(file), old);
-    EXPECT_EQ(FileNames(dir.Path()), std::vector<std::string>{"Tarvolin.ini"});
+    EXPECT_EQ(FileNamesIn(dir.Path()), std::vector<std::string>{"Tarvolin.ini"});
 }
 
 TEST_F(PrivateProfileFailure, AFileThatIsNoRegularFileIsNeverReplaced) {
@@ -240,7 +231,7 @@ TEST(PrivateProfile, WritesThroughASymbolicLinkAndKeepsThePermissionBits) {
     EXPECT_EQ(ReadFileBytes(target), "[Global]\r\nDestDir=new\r\n");
     EXPECT_EQ(fs::status(target).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(FileNames(dir / "real"), std::vector<std::string>{"t.ini"});
+    EXPECT_EQ(FileNamesIn(dir / "real"), std::vector<std::string>{"t.ini"});
 }
 
 } // namespace
