@@ -12,7 +12,7 @@ packages=(
     build-essential cmake
     googletest libgtest-dev libbenchmark-dev
     qt6-base-dev libgl-dev
-    libcli11-dev
+    time
     clang libclang-rt-dev clang-format
     locales fonts-dejavu-core
 )
