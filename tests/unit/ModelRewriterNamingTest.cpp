@@ -2,6 +2,7 @@
 #include "model/ModelRewriter.h"
 #include "support/MessageRecorder.h"
 #include "support/ModelTestSupport.h"
+#include "support/RewriterTest.h"
 #include "support/RunLog.h"
 #include "support/TestFiles.h"
 
@@ -10,24 +11,14 @@
 
 namespace {
 
-class ModelRewriterNaming : public ::testing::Test {
+class ModelRewriterNaming : public CRewriterTest {
 protected:
-    void SetUp() override {
-        theLog.ResetForTesting();
-        theLog.m_nLogLevel = 2;
-        ASSERT_TRUE(theLog.OpenLog(m_dir / "run.log"));
-        std::filesystem::create_directory(m_dir / "out");
-    }
-    void TearDown() override { theLog.Close(); }
-
     std::string Source(const std::string& name, const std::string& bytes = "node x\r\n") {
         WriteFileBytes(m_dir / name, bytes);
         return m_dir / name;
     }
     std::string Log() const { return ReadFileBytes(m_dir / "run.log"); }
     std::string OutDir() const { return m_dir / "out"; }
-
-    CTempDir m_dir;
 };
 
 TEST_F(ModelRewriterNaming, BuildsOutputNamesFromTheSubstitutePattern) {

@@ -4,6 +4,7 @@
 #include "platform/FileSystemSeam.h"
 #include "support/MessageRecorder.h"
 #include "support/ModelTestSupport.h"
+#include "support/RewriterTest.h"
 #include "support/RunLog.h"
 #include "support/TestFiles.h"
 #include "transformfile/TransformTable.h"
@@ -22,17 +23,14 @@ namespace {
 const std::string kSource = "node small_hat01\r\nverts 1\r\n1 2 3\r\nendnode\r\n";
 const std::string kOutput = "node small_hat01\r\nverts 1\r\n1 2 3\r\nendnode\r\n";
 
-class ModelRewriterOutput : public ::testing::Test {
+class ModelRewriterOutput : public CRewriterTest {
 protected:
     void SetUp() override {
-        theLog.ResetForTesting();
-        theLog.m_nLogLevel = 2;
-        ASSERT_TRUE(theLog.OpenLog(m_dir / "run.log"));
-        fs::create_directory(m_dir / "out");
+        CRewriterTest::SetUp();
         WriteFileBytes(m_dir / "small_hat01.mdl", kSource);
     }
     void TearDown() override {
-        theLog.Close();
+        CRewriterTest::TearDown();
         g_strLoadedTransformFile.clear();
         ResetFileSystemSeam();
     }
@@ -61,8 +59,6 @@ protected:
     }
 
     std::string Source() const { return m_dir / "small_hat01.mdl"; }
-
-    CTempDir m_dir;
 };
 
 TEST_F(ModelRewriterOutput, NeverWritesOverTheSourceTheLogOrTheTransformationFile) {

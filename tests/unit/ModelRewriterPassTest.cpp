@@ -2,6 +2,7 @@
 #include "model/ModelRewriter.h"
 #include "support/MessageRecorder.h"
 #include "support/ModelTestSupport.h"
+#include "support/RewriterTest.h"
 #include "support/RunLog.h"
 #include "support/TestFiles.h"
 
@@ -10,16 +11,8 @@
 
 namespace {
 
-class ModelRewriterPass : public ::testing::Test {
+class ModelRewriterPass : public CRewriterTest {
 protected:
-    void SetUp() override {
-        theLog.ResetForTesting();
-        theLog.m_nLogLevel = 2;
-        ASSERT_TRUE(theLog.OpenLog(m_dir / "run.log"));
-        std::filesystem::create_directory(m_dir / "out");
-    }
-    void TearDown() override { theLog.Close(); }
-
     // The output of one pass of group over source (LF line ends, as written out by the pass).
     std::string Rewrite(std::string_view source, const CTransformGroup& group) {
         WriteFileBytes(m_dir / "small_hat01.mdl", Crlf(source));
@@ -66,8 +59,6 @@ protected:
         }
         return group;
     }
-
-    CTempDir m_dir;
 };
 
 TEST_F(ModelRewriterPass, RewritesTheWorkedExample) {
